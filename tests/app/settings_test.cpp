@@ -62,6 +62,7 @@ TEST_F(ZuntTest, SavedSettingsComeBackAndAreRewrittenInPlace) {
   EXPECT_TRUE(main->mnSortSize->Checked());
   EXPECT_FALSE(main->mnSortName->Checked());
   EXPECT_EQ(main->Mask, "*.txt");
+  EXPECT_EQ(input->Edit1.GetFont(), font);  // the input box is made after the settings load
 
   main->Close();
   const auto lines = text::SplitLines(os.files[kIni]);
@@ -86,6 +87,33 @@ TEST_F(ZuntTest, LoneLfCrAndNulAreReadAsTheLineRulesSay) {
   main->Close();
   EXPECT_EQ(os.files[kIni].find("\n\n"), std::string::npos);
   EXPECT_NE(os.files[kIni].find("Height=2\r\nLeft=3\r\n"), std::string::npos);
+}
+
+TEST_F(ZuntTest, OddLinesAndBytesAndAHugeFileRoundTripUnchanged) {
+  text::StringList lines = {"no equals sign",
+                            "=starts with equals",
+                            "Bad=\x81\xff\x80\xfd",
+                            "Width=137",
+                            "Height=241",
+                            "Left=179",
+                            "Top=104",
+                            "FCharset=128",
+                            "FColor=-2147483640",
+                            "FHeight=-12",
+                            "FName=" + J("ＭＳ Ｐゴシック"),
+                            "FSize=9",
+                            "BGColor=-2147483643",
+                            "IsFullpath=0",
+                            "isStayTop=1",
+                            "Mask=*.*"};
+  for (int i = 0; i < 60000; ++i)
+    lines.push_back("Pad" + std::to_string(i) + "=" + std::string(80, 'x'));
+  const std::string bytes = Crlf(lines);
+  ASSERT_GT(bytes.size(), 5'000'000u);
+  os.files[kIni] = bytes;
+  Start();
+  main->Close();
+  EXPECT_TRUE(os.files[kIni] == bytes);
 }
 
 TEST_F(ZuntTest, FileWithoutWidthAppliesNothing) {
