@@ -15,11 +15,9 @@ std::string GoCaption(std::string_view text) {
   std::string_view copy = text;
   if (!copy.empty() && copy.back() == '\\') copy.remove_suffix(1);
   const std::string_view name = text::NamePart(copy);
-  std::string caption(text);
-  if (name.empty()) return caption;
-  const std::size_t at = text::Find(text, name);
-  if (at != text::npos) caption.insert(at, "&");
-  return caption;
+  const std::size_t at = name.empty() ? text::npos : text::Find(text, name);
+  if (at == text::npos) return std::string(text);
+  return std::string(text.substr(0, at)) + "&" + std::string(text.substr(at));
 }
 
 // Whether building the mask caption inserted "&" before the third byte.
@@ -61,8 +59,9 @@ void TFrmZunt::BuildMaskMenu() {
 }
 
 void TFrmZunt::AddMaskItem(std::string_view text) {
-  std::string caption(text);
-  if (MaskGetsAmpersand(text)) caption.insert(2, "&");
+  const std::string caption =
+      MaskGetsAmpersand(text) ? std::string(text.substr(0, 2)) + "&" + std::string(text.substr(2))
+                              : std::string(text);
   auto item = std::make_unique<ui::MenuItem>(caption);
   item->OnClick = [this](ui::MenuItem& sender) { MaskItemClick(sender); };
   mnM->Add(std::move(item));
