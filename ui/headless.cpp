@@ -75,16 +75,30 @@ void HeadlessBackend::PressKey(Form& form, int key, ShiftState shift, char ch) {
     if (form.IsShortCut(key, shift)) return;
     Control* focused = form.ActiveControl();
     int k = key;
+    // With Alt held a key moves nothing and types nothing, as on the real desktop.
+    const bool alt = (shift & kAlt) != 0;
     if (auto* list = dynamic_cast<ListBox*>(focused)) {
       if (list->OnKeyDown) list->OnKeyDown(k, shift);
-      if (k != 0) list->HandleNavigationKey(k, shift);
-      if (ch != 0 && list->OnKeyPress) {
+      if (k != 0 && !alt) list->HandleNavigationKey(k, shift);
+      if (ch != 0 && !alt && list->OnKeyPress) {
         char c = ch;
         list->OnKeyPress(c);
       }
     } else if (auto* edit = dynamic_cast<Edit*>(focused)) {
       if (edit->OnKeyDown) edit->OnKeyDown(k, shift);
       if (k != 0 && ch != 0 && (shift & (kAlt | kCtrl)) == 0) edit->SetSelText(std::string(1, ch));
+    } else if (auto* button = dynamic_cast<Button*>(focused); button && k == vkReturn) {
+      button->Click();
+      return;
+    }
+    // Enter and Esc left over press the default and cancel buttons.
+    if (k != vkReturn && k != vkEscape) return;
+    for (Control* c : form.Controls()) {
+      auto* b = dynamic_cast<Button*>(c);
+      if (b && b->Visible() && (k == vkReturn ? b->IsDefault() : b->IsCancel())) {
+        b->Click();
+        return;
+      }
     }
   });
 }
