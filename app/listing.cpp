@@ -45,6 +45,7 @@ void TFrmZunt::RefreshList() {
     return;
   }
   FolderName = zunt::FolderNameOf(CurrentDir);
+  const auto oneRead = Os().ShareFolderReads();
   LineInfos.clear();
   WorkList.clear();
   SortKeys.clear();

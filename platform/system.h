@@ -34,12 +34,14 @@ struct SearchRec {
   FileTime time;
 };
 
-// What a search must fill in besides name and attributes; the rest may stay zero.
+// What a search must fill in besides the name and the folder, hidden and system attributes;
+// the rest may stay zero. The read-only attribute costs a look-up per entry on some hosts.
 enum SearchDetail : unsigned {
   kNameOnly = 0,
   kTime = 1,
   kSize = 2,
-  kAllDetails = 3,
+  kReadOnly = 4,
+  kAllDetails = 7,
 };
 
 // One open file search; closing is the destructor.
@@ -68,6 +70,10 @@ class System {
   virtual std::unique_ptr<FileSearch> FindFirst(std::string_view pathPattern,
                                                 std::uint32_t attrMask,
                                                 unsigned details = kAllDetails) = 0;
+
+  // While the returned token lives, a search may be served from an earlier read of the same
+  // folder, so the passes of one listing read it once; afterwards every search reads afresh.
+  virtual std::shared_ptr<const void> ShareFolderReads() { return nullptr; }
 
   virtual bool SetCurrentDir(std::string_view dir) = 0;
   // Without a trailing backslash except for a drive root.
