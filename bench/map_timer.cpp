@@ -1,6 +1,7 @@
 // Starts a program and measures the time until its first top-level window is mapped,
 // watching the root window of the X server in DISPLAY (run it without a window manager).
-// Usage: map_timer RUNS PROGRAM [ARGS...]; prints the median in milliseconds.
+// Usage: map_timer RUNS PROGRAM [ARGS...] [-- PROGRAM [ARGS...]]; with two programs the runs
+// alternate, so both meet the same load. Prints each program's median in milliseconds.
 #include <X11/Xlib.h>
 #include <signal.h>
 #include <spawn.h>
@@ -10,6 +11,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <string_view>
 #include <vector>
 
 extern char** environ;
@@ -41,7 +43,7 @@ double TimeToMap(Display* dpy, char** argv) {
 
 int main(int argc, char** argv) {
   if (argc < 3) {
-    std::fprintf(stderr, "usage: map_timer RUNS PROGRAM [ARGS...]\n");
+    std::fprintf(stderr, "usage: map_timer RUNS PROGRAM [ARGS...] [-- PROGRAM [ARGS...]]\n");
     return 2;
   }
   Display* dpy = XOpenDisplay(nullptr);
@@ -50,10 +52,24 @@ int main(int argc, char** argv) {
     return 1;
   }
   const int runs = std::atoi(argv[1]);
-  std::vector<double> times;
-  for (int i = 0; i < runs; ++i) times.push_back(TimeToMap(dpy, argv + 2));
-  std::sort(times.begin(), times.end());
-  std::printf("%.1f\n", times[times.size() / 2]);
+  std::vector<char**> programs = {argv + 2};
+  for (int i = 2; i < argc; ++i) {
+    if (std::string_view(argv[i]) == "--") {
+      argv[i] = nullptr;
+      programs.push_back(argv + i + 1);
+    }
+  }
+  std::vector<std::vector<double>> times(programs.size());
+  for (int i = 0; i < runs; ++i) {
+    for (std::size_t p = 0; p < programs.size(); ++p) {
+      times[p].push_back(TimeToMap(dpy, programs[p]));
+    }
+  }
+  for (auto& t : times) {
+    std::sort(t.begin(), t.end());
+    std::printf("%.1f ", t[t.size() / 2]);
+  }
+  std::printf("\n");
   XCloseDisplay(dpy);
   return 0;
 }
