@@ -18,6 +18,7 @@ TFrmZunt::TFrmZunt(ui::Backend& backend, zunt::Services services)
   ListBox1.OnClick = [this] { ListBox1Click(); };
   ListBox1.SetFocus();
   OnClose = [this] { FormClose(); };
+  OnDropFiles = [this](const std::vector<std::string>& paths) { FormDropFiles(paths); };
 
   // Start-up, in order.
   const std::uint32_t drives = Os().GetLogicalDrives();

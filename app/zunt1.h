@@ -4,9 +4,12 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "app/services.h"
+#include "platform/global_memory.h"
 #include "platform/system.h"
+#include "platform/window_service.h"
 #include "text/strlist.h"
 #include "ui/form.h"
 
@@ -134,6 +137,16 @@ class TFrmZunt : public ui::Form {
   int ShowInputBox(std::string_view caption, std::string_view initial, bool combo);
 
   // Handing files to a running window and drops (launch/, app/wm_drop_files.cpp)
+  platform::WindowHandle FindWindowByTitle(std::string_view text);
+  platform::GlobalHandle NewDropBlock();
+  platform::GlobalHandle AddDropFile(platform::GlobalHandle block, std::string_view path);
+  // Posts the block to target, which then owns it; a block that cannot be posted is released.
+  void PostDropFiles(platform::WindowHandle target, platform::GlobalHandle block);
+  // The whole hand-over: one block with every path, posted to target.
+  void HandOverFiles(platform::WindowHandle target, const std::vector<std::string>& paths);
+  void WMDropFiles(platform::GlobalHandle drop);
+  // Local files dropped on the window, as host paths.
+  void FormDropFiles(const std::vector<std::string>& hostPaths);
 
   platform::System& Os() const { return services_.system; }
   const zunt::Services& GetServices() const { return services_; }

@@ -15,7 +15,8 @@ xsession_start() {
   for n in $(seq 90 140); do
     [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] || break
   done
-  Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+  # -noreset: a client connecting just as the last one leaves must not meet a resetting server.
+  Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp -noreset >/dev/null 2>&1 &
   xsession_pids+=($!)
   export DISPLAY=":$n"
   local i
@@ -32,5 +33,7 @@ xsession_start() {
       xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
       sleep 0.05
     done
+    # The check window comes before openbox takes on new windows; give it a moment.
+    sleep 0.3
   fi
 }

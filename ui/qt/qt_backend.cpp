@@ -109,6 +109,8 @@ int QtBackend::RunModal(Form& form) {
   return result;
 }
 
+Form* QtBackend::MainForm() const { return s_->host.mainForm; }
+
 void QtBackend::Run(Form& mainForm) {
   Realize(mainForm);
   s_->host.mainForm = &mainForm;

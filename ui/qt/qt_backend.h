@@ -40,6 +40,8 @@ class QtBackend : public Backend {
   // The real window of a form and the widget of a control; null when not realized.
   QWidget* WindowOf(const Form& form) const;
   QWidget* WidgetOf(const Control& control) const;
+  // The form the event loop runs for; null before Run.
+  Form* MainForm() const;
 
  private:
   struct State;
