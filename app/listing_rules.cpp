@@ -36,25 +36,36 @@ void SortByKeys(std::int32_t sortKind, text::StringList& lines, text::StringList
   std::size_t width = 1;
   for (const std::string& k : keys) width = std::max(width, k.size());
   const bool rightAligned = sortKind == kBySize;
-  std::vector<std::string> combined(lines.size());
+  struct Entry {
+    std::string padded;   // the padded sort key followed by the line
+    std::string weights;  // its collation weights
+  };
+  std::vector<Entry> entries(lines.size());
   for (std::size_t i = 0; i < lines.size(); ++i) {
     const std::string& key = i < keys.size() ? keys[i] : std::string();
-    std::string& line = combined[i];
-    line.reserve(width + lines[i].size());
-    if (rightAligned) line.append(width - key.size(), ' ');
-    line += key;
-    if (!rightAligned) line.append(width - key.size(), ' ');
-    line += lines[i];
+    std::string& padded = entries[i].padded;
+    padded.reserve(width + lines[i].size());
+    if (rightAligned) padded.append(width - key.size(), ' ');
+    padded += key;
+    if (!rightAligned) padded.append(width - key.size(), ' ');
+    padded += lines[i];
+    entries[i].weights = text::CollationWeights(padded);
   }
-  std::sort(combined.begin(), combined.end(),
-            [](const std::string& a, const std::string& b) { return text::Collate(a, b) < 0; });
-  infos.reserve(infos.size() + combined.size());
-  for (std::size_t i = 0; i < combined.size(); ++i) {
-    std::string_view info = std::string_view(combined[i]).substr(0, width);
+  std::sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) {
+    const int byWeight = a.weights.compare(b.weights);
+    return byWeight != 0 ? byWeight < 0 : a.padded < b.padded;
+  });
+  text::StringList sorted;
+  sorted.reserve(lines.size());
+  infos.reserve(infos.size() + entries.size());
+  for (Entry& e : entries) {
+    std::string_view info = std::string_view(e.padded).substr(0, width);
     if (rightAligned) info.remove_prefix(std::min(info.find_first_not_of(' '), info.size()));
     infos.emplace_back(info);
-    lines[i] = combined[i].substr(width);
+    sorted.push_back(e.padded.substr(width));
+    e = Entry();
   }
+  lines = std::move(sorted);
   keys.clear();
 }
 

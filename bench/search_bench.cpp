@@ -3,74 +3,16 @@
 // same run. Prints the times and ratios.
 // Usage: search_bench [FOLDER] [RUNS]
 #include <dirent.h>
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
-#include <algorithm>
-#include <chrono>
-#include <cstdio>
 #include <cstdlib>
-#include <filesystem>
-#include <functional>
-#include <string>
-#include <vector>
 
+#include "bench/bench_support.h"
 #include "platform/linux/linux_system.h"
-
-extern char** environ;
 
 namespace {
 
-constexpr int kFiles = 100000;
-constexpr int kFolders = 1000;
-
-void MakeFolder(const std::string& dir) {
-  const std::string done = dir + "/.complete";
-  if (std::filesystem::exists(done)) return;
-  std::filesystem::remove_all(dir);
-  std::filesystem::create_directories(dir);
-  for (int i = 0; i < kFolders; ++i)
-    std::filesystem::create_directory(dir + "/dir" + std::to_string(i));
-  const char* exts[] = {".txt", ".c", ".cpp", ".jpg", "", ".tar.gz"};
-  for (int i = 0; i < kFiles; ++i) {
-    const std::string name = (i % 20 == 0 ? "ファイル" : "file") + std::to_string(i) + exts[i % 6];
-    const int fd = open((dir + "/" + name).c_str(), O_CREAT | O_WRONLY | O_TRUNC, 0644);
-    if (fd >= 0) close(fd);
-  }
-  close(open(done.c_str(), O_CREAT | O_WRONLY, 0644));
-}
-
-double Median(std::vector<double> v) {
-  std::sort(v.begin(), v.end());
-  return v[v.size() / 2];
-}
-
-double TimeMs(const std::function<void()>& f, int runs) {
-  f();  // warm the caches
-  std::vector<double> t;
-  for (int i = 0; i < runs; ++i) {
-    const auto start = std::chrono::steady_clock::now();
-    f();
-    t.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
-                    .count());
-  }
-  return Median(t);
-}
-
-void RunLs(const char* option, const std::string& dir) {
-  posix_spawn_file_actions_t actions;
-  posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
-  std::string lcAll = "LC_ALL=C.UTF-8", path = "PATH=/usr/bin:/bin";
-  char* envp[] = {lcAll.data(), path.data(), nullptr};
-  std::string ls = "ls", opt = option, target = dir;
-  char* argv[] = {ls.data(), opt.data(), target.data(), nullptr};
-  pid_t pid = 0;
-  if (posix_spawnp(&pid, "ls", &actions, nullptr, argv, envp) == 0) waitpid(pid, nullptr, 0);
-  posix_spawn_file_actions_destroy(&actions);
-}
+using bench::RunLs;
+using bench::TimeMs;
 
 long CountReaddir(const std::string& dir) {
   long n = 0;
@@ -98,6 +40,7 @@ long FreshSearch(const std::string& pattern, unsigned details) {
 // The folder pass and the file pass of one listing with the mask *.*.
 void ListingPasses(const std::string& pattern, unsigned details) {
   platform::LinuxSystem system(0, nullptr, [] { return false; });
+  const auto oneRead = system.ShareFolderReads();
   CountSearch(system, pattern, details);
   CountSearch(system, pattern, details);
 }
@@ -105,9 +48,9 @@ void ListingPasses(const std::string& pattern, unsigned details) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  const std::string dir = argc > 1 ? argv[1] : "/tmp/zunt-search-bench-100k";
+  const std::string dir = argc > 1 ? argv[1] : bench::kDefaultFolder;
   const int runs = argc > 2 ? std::atoi(argv[2]) : 9;
-  MakeFolder(dir);
+  bench::MakeFolder(dir);
   platform::LinuxSystem system(0, nullptr, [] { return false; });
   const std::string all = system.SystemPath(dir) + "\\*.*";
   const std::string txt = system.SystemPath(dir) + "\\*.txt";

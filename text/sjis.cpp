@@ -119,6 +119,15 @@ int Collate(std::string_view a, std::string_view b) {
   return raw < 0 ? -1 : (raw > 0 ? 1 : 0);
 }
 
+std::string CollationWeights(std::string_view s) {
+  // Weights are never 0, so the final 0 makes a shorter text sort first.
+  std::string key;
+  key.reserve(s.size() + 1);
+  for (char c : s) key += static_cast<char>(kWeights[static_cast<unsigned char>(c)]);
+  key += '\0';
+  return key;
+}
+
 namespace {
 
 bool MatchFrom(std::string_view name, std::size_t n, std::string_view pat, std::size_t p) {

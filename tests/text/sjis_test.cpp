@@ -61,6 +61,20 @@ TEST(Sjis, CollationOrdersBlankPunctuationDigitsLettersThenHighBytes) {
   EXPECT_EQ(text::Collate("same", "same"), 0);
 }
 
+TEST(Sjis, CollationWeightsThenRawBytesOrderAsCollate) {
+  const std::vector<std::string> words = {"",      " ",  "a",   "A",    "ab",    "aB", "a b",
+                                          "a_",    "a-", "a1",  "10",   "9",     "Z",  J("表"),
+                                          J("ソ"), "b",  "B c", "\x80", "a\xff", "aa", "AA"};
+  for (const auto& a : words) {
+    for (const auto& b : words) {
+      int byKey = text::CollationWeights(a).compare(text::CollationWeights(b));
+      if (byKey == 0) byKey = a.compare(b);
+      const int sign = byKey < 0 ? -1 : (byKey > 0 ? 1 : 0);
+      EXPECT_EQ(sign, text::Collate(a, b)) << '"' << a << "\" vs \"" << b << '"';
+    }
+  }
+}
+
 TEST(Sjis, WildcardPatterns) {
   const struct {
     const char* name;
