@@ -31,8 +31,11 @@ fi
 sleep 0.5
 mkdir -p "$root/build/screenshots"
 shot="$root/build/screenshots/zunt-$(date +%Y%m%d-%H%M%S).png"
-import -window root -crop "$(xwininfo -id "$win" -frame | awk '/-geometry/ {print $2}' | sed 's/+.*//')+0+0" "$shot" 2>/dev/null ||
-  import -window root "$shot"
+geometry=$(xwininfo -id "$win" -frame | awk '
+  /Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF}
+  /Width:/ {w=$NF} /Height:/ {h=$NF}
+  END {printf "%dx%d+%d+%d", w, h, x, y}')
+import -window root -crop "$geometry" +repage "$shot"
 echo "zunt ran on display $DISPLAY; screenshot: $shot"
 xdotool windowactivate --sync "$win" >/dev/null 2>&1 || true
 xdotool key --window "$win" ctrl+q >/dev/null 2>&1 || true
