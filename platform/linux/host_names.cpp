@@ -49,13 +49,15 @@ std::string ToSystemName(std::string_view hostName) {
   return out;
 }
 
-bool MatchesSystemName(std::string_view typed, std::string_view shown) {
+namespace {
+
+bool MatchNames(std::string_view typed, std::string_view shown, bool questionIsAny) {
   std::size_t t = 0;
   std::size_t s = 0;
   while (t < typed.size() && s < shown.size()) {
     const std::size_t tl = text::CharLength(typed, t);
     const std::size_t sl = text::CharLength(shown, s);
-    if (!(tl == 1 && typed[t] == '?')) {
+    if (!(questionIsAny && tl == 1 && typed[t] == '?')) {
       if (tl != sl) return false;
       if (tl == 1 ? text::UpperAscii(typed[t]) != text::UpperAscii(shown[s])
                   : typed.substr(t, tl) != shown.substr(s, sl)) {
@@ -66,6 +68,16 @@ bool MatchesSystemName(std::string_view typed, std::string_view shown) {
     s += sl;
   }
   return t == typed.size() && s == shown.size();
+}
+
+}  // namespace
+
+bool MatchesSystemName(std::string_view typed, std::string_view shown) {
+  return MatchNames(typed, shown, true);
+}
+
+bool MatchesShownName(std::string_view typed, std::string_view shown) {
+  return MatchNames(typed, shown, false);
 }
 
 }  // namespace platform::host

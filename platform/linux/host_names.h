@@ -17,4 +17,8 @@ std::string ToSystemName(std::string_view hostName);
 // shown: letters compared without regard to ASCII case, "?" standing for any one character.
 bool MatchesSystemName(std::string_view typed, std::string_view shown);
 
+// The same, but a typed "?" stands only for a character shown as "?" (one the system name
+// cannot hold): for a name about to be written, which must never land on another file.
+bool MatchesShownName(std::string_view typed, std::string_view shown);
+
 }  // namespace platform::host

@@ -119,7 +119,7 @@ std::optional<std::string> LinuxSystem::ReadWholeFile(std::string_view path) {
 }
 
 bool LinuxSystem::WriteWholeFile(std::string_view path, std::string_view bytes) {
-  const std::optional<std::string> hostPath = paths_.ToHost(path);
+  const std::optional<std::string> hostPath = paths_.ToHostForWriting(path);
   return hostPath && host::WriteHostFileAtomically(*hostPath, bytes);
 }
 

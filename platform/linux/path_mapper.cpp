@@ -28,7 +28,8 @@ void Append(std::string& path, std::string_view name) {
 }
 
 // The one real name in folder that the system name stands for; nullopt when none or several.
-std::optional<std::string> FindUniqueName(const std::string& folder, std::string_view typed) {
+std::optional<std::string> FindUniqueName(const std::string& folder, std::string_view typed,
+                                          bool strict) {
   DirHandle dir(opendir(folder.c_str()));
   if (!dir) return std::nullopt;
   std::optional<std::string> found;
@@ -37,7 +38,7 @@ std::optional<std::string> FindUniqueName(const std::string& folder, std::string
     const std::string_view name = e->d_name;
     if (name == "." || name == "..") continue;
     ToSystemName(name, shown);
-    if (!MatchesSystemName(typed, shown)) continue;
+    if (!(strict ? MatchesShownName(typed, shown) : MatchesSystemName(typed, shown))) continue;
     if (found) return std::nullopt;
     found = std::string(name);
   }
@@ -47,6 +48,14 @@ std::optional<std::string> FindUniqueName(const std::string& folder, std::string
 }  // namespace
 
 std::optional<std::string> PathMapper::ToHost(std::string_view systemPath) const {
+  return Map(systemPath, false);
+}
+
+std::optional<std::string> PathMapper::ToHostForWriting(std::string_view systemPath) const {
+  return Map(systemPath, true);
+}
+
+std::optional<std::string> PathMapper::Map(std::string_view systemPath, bool writing) const {
   // A path that names its drive's root needs no current folder.
   const std::string cwd = IsDriveRootedPath(systemPath) ? std::string("/") : CurrentHostDir();
   const std::optional<HostPlan> plan = PlanHostPath(drives_, systemPath, cwd);
@@ -63,7 +72,8 @@ std::optional<std::string> PathMapper::ToHost(std::string_view systemPath) const
       path = std::move(candidate);
       continue;
     }
-    const std::optional<std::string> real = FindUniqueName(path, plan->names[i]);
+    const bool last = i + 1 == plan->names.size();
+    const std::optional<std::string> real = FindUniqueName(path, plan->names[i], writing && last);
     if (!real) break;
     Append(path, *real);
   }

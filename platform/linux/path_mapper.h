@@ -21,10 +21,16 @@ class PathMapper {
   // taken when exactly one matches. Nullopt when the path cannot be mapped.
   std::optional<std::string> ToHost(std::string_view systemPath) const;
 
+  // As ToHost, for a file about to be written: its own name matches a real name only letter
+  // for letter (case aside), "?" only where that name shows "?"; else it is taken as written.
+  std::optional<std::string> ToHostForWriting(std::string_view systemPath) const;
+
   // The system path of a host path; a relative one is taken against the current folder.
   std::string ToSystem(std::string_view hostPath) const;
 
  private:
+  std::optional<std::string> Map(std::string_view systemPath, bool writing) const;
+
   DriveMap drives_;
 };
 

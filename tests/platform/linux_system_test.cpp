@@ -98,6 +98,26 @@ TEST_F(LinuxSystemTest, WholeFilesRoundTripAndReplaceAtomically) {
   EXPECT_EQ(sys.ReadWholeFile(file), "via link");
 }
 
+TEST_F(LinuxSystemTest, AWrittenNameNeverLandsOnAnotherFile) {
+  tmp.CreateFile("axb.lnk", "keep");
+  tmp.CreateFile("a\xF0\x9F\x98\x80.lnk", "old");  // shown as "a?.lnk"
+  const std::string dir = Sys(tmp.path());
+  const auto read = [](const std::string& host) { return testing_support::ReadHostFile(host); };
+
+  // "?" typed by hand is no wildcard for a write: a new file, and axb.lnk is left alone.
+  ASSERT_TRUE(sys.WriteWholeFile(dir + "\\a?b.lnk", "new"));
+  EXPECT_EQ(read(tmp / "axb.lnk"), "keep");
+  EXPECT_EQ(read(tmp / "a?b.lnk"), "new");
+
+  // The name as the listing shows it still reaches the file it shows.
+  ASSERT_TRUE(sys.WriteWholeFile(dir + "\\a?.lnk", "updated"));
+  EXPECT_EQ(read(tmp / "a\xF0\x9F\x98\x80.lnk"), "updated");
+
+  // Letter case aside, an existing name is replaced, as on Windows.
+  ASSERT_TRUE(sys.WriteWholeFile(dir + "\\AXB.LNK", "replaced"));
+  EXPECT_EQ(read(tmp / "axb.lnk"), "replaced");
+}
+
 TEST_F(LinuxSystemTest, FileFailuresLeaveEverythingAsItWas) {
   const std::string dir = Sys(tmp.path());
   tmp.CreateDir("folder");
