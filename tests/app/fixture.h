@@ -32,6 +32,20 @@ class ZuntTest : public ::testing::Test {
     backend.mainForm = main.get();
   }
 
+  // Starts on the settings file a closed window leaves, followed by extra lines; returns the
+  // file's bytes.
+  std::string StartWithSettings(const text::StringList& extra = {}) {
+    text::StringList lines = {
+        "Width=137",    "Height=241",          "Left=179",     "Top=104",
+        "FCharset=128", "FColor=-2147483640",  "FHeight=-12",  "FName=" + J("ＭＳ Ｐゴシック"),
+        "FSize=9",      "BGColor=-2147483643", "IsFullpath=0", "isStayTop=1",
+        "Mask=*.*"};
+    lines.insert(lines.end(), extra.begin(), extra.end());
+    os.files[kIni] = text::JoinLinesCrLf(lines);
+    Start();
+    return os.files[kIni];
+  }
+
   std::vector<std::string> Lines() const { return main->ListBox1.Items(); }
   void Key(int key, ui::ShiftState shift = 0, char ch = 0) {
     backend.PressKey(*main, key, shift, ch);

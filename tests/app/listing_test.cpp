@@ -83,12 +83,10 @@ TEST_F(ListingTest, SortOrdersAndTheirInfos) {
 }
 
 TEST_F(ListingTest, SortValueOutOfRangeListsByName) {
-  os.files[kIni] =
-      text::JoinLinesCrLf({"Width=137", "Height=241", "Left=1", "Top=1", "FCharset=128", "FColor=0",
-                           "FHeight=-12", "FName=x", "FSize=9", "BGColor=0", "Sort=9", "Mask=*.*"});
   os.AddFile("C:\\work\\b");
   os.AddFile("C:\\work\\a");
-  StartIn("C:\\work");
+  os.currentDir = "C:\\work";
+  StartWithSettings({"Sort=9"});
   EXPECT_EQ(Lines(), (Lines_t{"<..>", "a", "b", "<C:>"}));
   EXPECT_EQ(main->LineInfos.size(), Lines().size());
 }

@@ -4,17 +4,7 @@
 
 namespace {
 
-class MenusTest : public ZuntTest {
- protected:
-  void StartWith(const text::StringList& settings) {
-    text::StringList lines = {"Width=137",    "Height=241", "Left=179",    "Top=104",
-                              "FCharset=128", "FColor=0",   "FHeight=-12", "FName=x",
-                              "FSize=9",      "BGColor=0",  "Mask=*.*"};
-    lines.insert(lines.end(), settings.begin(), settings.end());
-    os.files[kIni] = text::JoinLinesCrLf(lines);
-    Start();
-  }
-};
+using MenusTest = ZuntTest;
 
 TEST_F(MenusTest, GoItemsGetAcceleratorsAndCtrlDigits) {
   text::StringList go;
@@ -24,7 +14,7 @@ TEST_F(MenusTest, GoItemsGetAcceleratorsAndCtrlDigits) {
   go[1] = "Go2=C:\\";
   go[2] = "Go3=C:\\data\\old\\data\\";
   go[3] = "Go4=D:\\Work\\Sub(&S)";
-  StartWith(go);
+  StartWithSettings(go);
   ASSERT_EQ(main->mnGo->Count(), 13);
   EXPECT_EQ(main->mnGo->Item(1).Caption(), "C:\\&Work\\");
   EXPECT_EQ(main->mnGo->Item(2).Caption(), "C:\\");
@@ -39,14 +29,14 @@ TEST_F(MenusTest, GoItemsGetAcceleratorsAndCtrlDigits) {
 TEST_F(MenusTest, GoListEndsAtTheFirstGapAndItemsGoToTheStoredText) {
   os.AddFolder("D:\\Work\\Sub");
   os.drives |= 0x8;
-  StartWith({"Go1=D:\\Work\\Sub(&S)", "Go3=C:\\x\\"});
+  StartWithSettings({"Go1=D:\\Work\\Sub(&S)", "Go3=C:\\x\\"});
   ASSERT_EQ(main->mnGo->Count(), 2);
   Key('1', ui::kCtrl);
   EXPECT_EQ(main->CurrentDir, "D:\\Work\\Sub\\");
 }
 
 TEST_F(MenusTest, MaskItemsRoundTripThroughTheirCaptions) {
-  StartWith({"Msk1=*.*", "Msk2=ab", "Msk3=*.txt(&T)", "Msk4=*(1)*.*", "Msk5=*.jpg;*.gif"});
+  StartWithSettings({"Msk1=*.*", "Msk2=ab", "Msk3=*.txt(&T)", "Msk4=*(1)*.*", "Msk5=*.jpg;*.gif"});
   const struct {
     int index;
     const char* caption;
