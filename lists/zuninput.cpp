@@ -20,7 +20,8 @@ TFrmInput::TFrmInput(ui::Backend& backend, TFrmZunt& main) : ui::Form(backend), 
   OnShow = [this] { FormShow(); };
   SetVisible(false);
   ApplyListAppearance();
-  Realize();
+  // No window yet: it is made when the box is first shown, so that the main window comes up
+  // sooner.
 }
 
 void TFrmInput::ApplyListAppearance() {

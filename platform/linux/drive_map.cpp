@@ -143,7 +143,12 @@ std::vector<std::string> ParseMountPoints(std::string_view table) {
 DriveMap LoadDriveMap() {
   std::ifstream in("/proc/self/mounts");
   const std::string table{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  return DriveMap::FromMounts(ParseMountPoints(table), UserName());
+  const std::vector<std::string> points = ParseMountPoints(table);
+  // The user database is read only when a volume may be the user's.
+  const bool underMedia = std::any_of(points.begin(), points.end(), [](const std::string& p) {
+    return p.starts_with("/media/") || p.starts_with("/run/media/");
+  });
+  return DriveMap::FromMounts(points, underMedia ? UserName() : std::string());
 }
 
 }  // namespace platform::host

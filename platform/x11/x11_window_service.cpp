@@ -49,16 +49,33 @@ std::set<WindowHandle> AboveWindows(const XConnection& x, const std::vector<Wind
 
 }  // namespace
 
-X11WindowService::X11WindowService(GlobalMemory& memory, EventLoop& loop, Options options)
-    : memory_(memory),
-      options_(std::move(options)),
-      x_(options_.display),
-      sender_(loop, options_.timeouts, options_.display) {
-  if (!x_.Ok()) return;
+X11WindowService::Display::Display(const char* name) : x(name) {
+  if (!x.Ok()) return;
   const std::vector<xcb_atom_t> a =
-      x_.Atoms({"_NET_SUPPORTING_WM_CHECK", "_NET_CLIENT_LIST_STACKING", "_NET_WM_STATE",
-                "_NET_WM_STATE_ABOVE", "_NET_WM_NAME", "UTF8_STRING", "COMPOUND_TEXT"});
-  atoms_ = {a[0], a[1], a[2], a[3], a[4], a[5], a[6]};
+      x.Atoms({"_NET_SUPPORTING_WM_CHECK", "_NET_CLIENT_LIST_STACKING", "_NET_WM_STATE",
+               "_NET_WM_STATE_ABOVE", "_NET_WM_NAME", "UTF8_STRING", "COMPOUND_TEXT"});
+  atoms = {a[0], a[1], a[2], a[3], a[4], a[5], a[6]};
+}
+
+X11WindowService::X11WindowService(GlobalMemory& memory, EventLoop& loop, Options options)
+    : memory_(memory), loop_(loop), options_(std::move(options)) {}
+
+const X11WindowService::Display& X11WindowService::Connected() {
+  if (!display_) display_ = std::make_unique<Display>(options_.display);
+  return *display_;
+}
+
+XdndSender& X11WindowService::Sender() {
+  if (!sender_) {
+    sender_ = std::make_unique<XdndSender>(loop_, options_.timeouts, options_.display);
+    sender_->onOutcome = onOutcome_;
+  }
+  return *sender_;
+}
+
+void X11WindowService::SetOutcomeListener(std::function<void(DropOutcome)> listener) {
+  onOutcome_ = std::move(listener);
+  if (sender_) sender_->onOutcome = onOutcome_;
 }
 
 WindowHandle X11WindowService::MainWindow() {
@@ -67,18 +84,20 @@ WindowHandle X11WindowService::MainWindow() {
 
 WindowHandle X11WindowService::FirstWindow(WindowHandle window) {
   walk_.clear();
-  if (!x_.Ok()) return 0;
+  const Display& d = Connected();
+  const XConnection& x = d.x;
+  if (!x.Ok()) return 0;
   StackingData data;
-  data.wmCheck = GetProperty32(x_, x_.Root(), atoms_.wmCheck, XCB_ATOM_WINDOW);
+  data.wmCheck = GetProperty32(x, x.Root(), d.atoms.wmCheck, XCB_ATOM_WINDOW);
   if (data.wmCheck) {
-    data.wmCheckOfCheck = GetProperty32(x_, static_cast<xcb_window_t>(*data.wmCheck),
-                                        atoms_.wmCheck, XCB_ATOM_WINDOW);
+    data.wmCheckOfCheck = GetProperty32(x, static_cast<xcb_window_t>(*data.wmCheck),
+                                        d.atoms.wmCheck, XCB_ATOM_WINDOW);
   }
-  data.clientListStacking = Windows(GetProperty(x_, x_.Root(), atoms_.clientListStacking));
-  if (!HasWindowManagerStacking(data)) data.rootChildren = RootChildren(x_);
+  data.clientListStacking = Windows(GetProperty(x, x.Root(), d.atoms.clientListStacking));
+  if (!HasWindowManagerStacking(data)) data.rootChildren = RootChildren(x);
   data.above = AboveWindows(
-      x_, HasWindowManagerStacking(data) ? *data.clientListStacking : data.rootChildren,
-      atoms_.state, atoms_.stateAbove);
+      x, HasWindowManagerStacking(data) ? *data.clientListStacking : data.rootChildren,
+      d.atoms.state, d.atoms.stateAbove);
 
   const MainWindowState main = options_.mainWindow ? options_.mainWindow() : MainWindowState{};
   data.mainWindow = main.window;
@@ -94,17 +113,18 @@ WindowHandle X11WindowService::NextWindow(WindowHandle window) {
 }
 
 std::string X11WindowService::WindowTitle(WindowHandle window) {
-  if (!x_.Ok() || window == 0) return {};
+  const Display& d = Connected();
+  if (!d.x.Ok() || window == 0) return {};
   const auto w = static_cast<xcb_window_t>(window);
-  if (const auto name = GetProperty(x_, w, atoms_.netWmName, kTitleBytes);
-      name && name->type == atoms_.utf8String) {
+  if (const auto name = GetProperty(d.x, w, d.atoms.netWmName, kTitleBytes);
+      name && name->type == d.atoms.utf8String) {
     return TitleForSearch(PropertyTextToUtf8(TextType::Utf8, name->bytes));
   }
-  const auto name = GetProperty(x_, w, XCB_ATOM_WM_NAME, kTitleBytes);
+  const auto name = GetProperty(d.x, w, XCB_ATOM_WM_NAME, kTitleBytes);
   if (!name || name->format != 8) return {};
-  const TextType type = name->type == atoms_.utf8String     ? TextType::Utf8
-                        : name->type == atoms_.compoundText ? TextType::CompoundText
-                                                            : TextType::Latin1;
+  const TextType type = name->type == d.atoms.utf8String     ? TextType::Utf8
+                        : name->type == d.atoms.compoundText ? TextType::CompoundText
+                                                             : TextType::Latin1;
   return TitleForSearch(PropertyTextToUtf8(type, name->bytes));
 }
 
@@ -117,11 +137,12 @@ bool X11WindowService::PostDropFiles(WindowHandle window, GlobalHandle drop) {
     }
   }
   if (hostPaths.empty()) return false;
-  const std::optional<XdndTarget> target = sender_.Resolve(static_cast<xcb_window_t>(window));
+  XdndSender& sender = Sender();
+  const std::optional<XdndTarget> target = sender.Resolve(static_cast<xcb_window_t>(window));
   if (!target) return false;
   // The paths are all the target needs: the block ends here, as a receiver ends it.
   DragFinish(memory_, drop);
-  sender_.Send(*target, UriList(hostPaths));
+  sender.Send(*target, UriList(hostPaths));
   return true;
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -40,18 +41,28 @@ class X11WindowService : public WindowService {
   bool PostDropFiles(WindowHandle window, GlobalHandle drop) override;
 
   // Told how each drop ended (for tests; the system reports nothing).
-  void SetOutcomeListener(std::function<void(DropOutcome)> listener) {
-    sender_.onOutcome = std::move(listener);
-  }
+  void SetOutcomeListener(std::function<void(DropOutcome)> listener);
 
  private:
-  GlobalMemory& memory_;
-  Options options_;
-  XConnection x_;
-  XdndSender sender_;
   struct Atoms {
     xcb_atom_t wmCheck, clientListStacking, state, stateAbove, netWmName, utf8String, compoundText;
-  } atoms_{};
+  };
+  struct Display {
+    XConnection x;
+    Atoms atoms{};
+    explicit Display(const char* name);
+  };
+  // The connections are opened on first use: most runs never walk or drop on a window, and
+  // opening them would only delay the start.
+  const Display& Connected();
+  XdndSender& Sender();
+
+  GlobalMemory& memory_;
+  EventLoop& loop_;
+  Options options_;
+  std::unique_ptr<Display> display_;
+  std::unique_ptr<XdndSender> sender_;
+  std::function<void(DropOutcome)> onOutcome_;
   std::vector<WindowHandle> walk_;
 };
 

@@ -8,19 +8,24 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
+#include <QStyleFactory>
 #include <map>
 
 #include "ui/form.h"
 #include "ui/qt/convert.h"
 #include "ui/qt/form_window.h"
 #include "ui/qt/host.h"
+#include "ui/qt/deferred_icon_style.h"
 #include "ui/qt/key_router.h"
+#include "ui/qt/warm_up.h"
 
 namespace ui::qt {
 
 struct QtBackend::State {
   State(Backend& backend, int& argc, char** argv) : app(argc, argv), host(backend), router(host) {}
+  FontConfigWarmUp fontConfig;  // before the application object
   QApplication app;
+  SessionBusWarmUp sessionBus;
   Host host;
   KeyRouter router;
   std::map<const Form*, std::unique_ptr<FormWindow>> windows;
@@ -36,7 +41,15 @@ QtBackend::QtBackend(int& argc, char** argv) : s_(std::make_unique<State>(*this,
   // stay exactly the captions.
   QApplication::setApplicationName(QStringLiteral("zunt"));
   QApplication::setQuitOnLastWindowClosed(false);
+  // Menu bars stay in their windows, and need not ask the session bus for a global menu.
+  QApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
+  QApplication::setStyle(
+      new DeferredIconStyle(QStyleFactory::create(QApplication::style()->name())));
   InstallFontSubstitutions();
+  s_->fontConfig.Wait();
+  // Menus, messages and dialogs take the list's default face, as on the Japanese desktop the
+  // texts are written for; one face for the whole window also loads once.
+  QApplication::setFont(ToQFont(Font{}));
   if (QGuiApplication::inputMethod()->locale().language() == QLocale::Japanese) {
     s_->host.SetLayout(KeyLayout::Jis);
   }
