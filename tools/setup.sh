@@ -9,7 +9,7 @@ packages=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev clang-format
   xvfb xauth openbox xdotool x11-utils imagemagick
-  fonts-ipafont-gothic xdg-utils liblnk-utils
+  libfontconfig-dev fonts-ipafont-gothic xdg-utils liblnk-utils
 )
 
 missing=()

@@ -95,9 +95,9 @@ WindowHandle X11WindowService::FirstWindow(WindowHandle window) {
   }
   data.clientListStacking = Windows(GetProperty(x, x.Root(), d.atoms.clientListStacking));
   if (!HasWindowManagerStacking(data)) data.rootChildren = RootChildren(x);
-  data.above = AboveWindows(
-      x, HasWindowManagerStacking(data) ? *data.clientListStacking : data.rootChildren,
-      d.atoms.state, d.atoms.stateAbove);
+  data.above =
+      AboveWindows(x, HasWindowManagerStacking(data) ? *data.clientListStacking : data.rootChildren,
+                   d.atoms.state, d.atoms.stateAbove);
 
   const MainWindowState main = options_.mainWindow ? options_.mainWindow() : MainWindowState{};
   data.mainWindow = main.window;

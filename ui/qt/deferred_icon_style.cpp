@@ -53,9 +53,8 @@ QIcon DeferredIconStyle::standardIcon(StandardPixmap icon, const QStyleOption* o
   }
   // The widget may be gone by the time the icon is drawn.
   const QPointer<const QStyle> base(baseStyle());
-  return QIcon(new DeferredIconEngine([base, icon] {
-    return base ? base->standardIcon(icon, nullptr, nullptr) : QIcon();
-  }));
+  return QIcon(new DeferredIconEngine(
+      [base, icon] { return base ? base->standardIcon(icon, nullptr, nullptr) : QIcon(); }));
 }
 
 }  // namespace ui::qt

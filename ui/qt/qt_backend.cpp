@@ -13,9 +13,9 @@
 
 #include "ui/form.h"
 #include "ui/qt/convert.h"
+#include "ui/qt/deferred_icon_style.h"
 #include "ui/qt/form_window.h"
 #include "ui/qt/host.h"
-#include "ui/qt/deferred_icon_style.h"
 #include "ui/qt/key_router.h"
 #include "ui/qt/warm_up.h"
 
