@@ -52,9 +52,16 @@ TEST_F(FontTest, TheDefaultFaceShowsJapaneseWithAnInstalledGothic) {
   const Font font;  // ＭＳ Ｐゴシック, -12
   const QFont f = ToQFont(font);
   EXPECT_EQ(f.pixelSize(), 12);
-  const QString family = QFontInfo(f).family();
-  EXPECT_TRUE(family == "IPAPGothic" || family == "IPAGothic" || family == "Noto Sans CJK JP")
-      << family.toStdString();
+  // Asked for by the installed face's own name.
+  EXPECT_TRUE(f.family() == "IPAPGothic" || f.family() == "IPAGothic" ||
+              f.family() == "Noto Sans CJK JP")
+      << f.family().toStdString();
+  EXPECT_EQ(QFontInfo(f).family(), f.family());
+}
+
+TEST_F(FontTest, InstalledFacesAndUnknownNamesPassUnchanged) {
+  EXPECT_EQ(InstalledFamily(QStringLiteral("dejavu sans")), QStringLiteral("dejavu sans"));
+  EXPECT_EQ(InstalledFamily(QStringLiteral("No Such Face")), QStringLiteral("No Such Face"));
 }
 
 TEST_F(FontTest, DialogChoicesMapBack) {

@@ -1,5 +1,6 @@
 #include "ui/qt/convert.h"
 
+#include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <algorithm>
@@ -91,8 +92,20 @@ void InstallFontSubstitutions() {
   for (const Face& f : faces) QFont::insertSubstitutions(QString::fromUtf8(f.windows), f.installed);
 }
 
+QString InstalledFamily(const QString& face) {
+  const QStringList installed = QFontDatabase::families();
+  if (installed.contains(face, Qt::CaseInsensitive)) return face;
+  // Qt keeps substitutes in lower case: the installed list has the face's own spelling.
+  for (const QString& substitute : QFont::substitutes(face)) {
+    for (const QString& family : installed) {
+      if (family.compare(substitute, Qt::CaseInsensitive) == 0) return family;
+    }
+  }
+  return face;
+}
+
 QFont ToQFont(const Font& font) {
-  QFont f(ToQString(font.name));
+  QFont f(InstalledFamily(ToQString(font.name)));
   f.setBold(font.bold);
   f.setItalic(font.italic);
   f.setUnderline(font.underline);

@@ -29,6 +29,10 @@ Color FromQColor(const QColor& c);
 
 // Fonts: the Windows faces the system names are mapped to installed faces once.
 void InstallFontSubstitutions();
+// The installed face a face name stands for: the name itself when installed, else its first
+// installed substitute, else the name. Qt is asked for installed faces only: a face it does not
+// have sends it through fontconfig's slow fallback sort for every script it meets.
+QString InstalledFamily(const QString& face);
 QFont ToQFont(const Font& font);
 // The dialog's choice as a model font; keeps the model's face name when the choice is the face
 // that name stands for, and the colour, which the dialog does not show.
