@@ -4,8 +4,8 @@
 #include <unistd.h>
 
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
+
+#include "platform/linux/whole_file.h"
 
 namespace platform::host {
 
@@ -34,11 +34,6 @@ std::string Home() {
   if (const char* home = std::getenv("HOME"); home && *home) return home;
   if (const passwd* pw = getpwuid(getuid()); pw && pw->pw_dir) return pw->pw_dir;
   return {};
-}
-
-std::string ReadText(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 }  // namespace
@@ -74,7 +69,9 @@ std::string HostDesktopDir() {
     config = home + "/.config";
   }
   if (!config.empty()) {
-    if (auto dir = ParseDesktopDir(ReadText(config + "/user-dirs.dirs"), home)) return *dir;
+    if (auto dir =
+            ParseDesktopDir(ReadHostFile(config + "/user-dirs.dirs").value_or(std::string()), home))
+      return *dir;
   }
   return home.empty() ? std::string() : home + "/Desktop";
 }

@@ -5,8 +5,8 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
+
+#include "platform/linux/whole_file.h"
 
 namespace platform::host {
 
@@ -141,9 +141,8 @@ std::vector<std::string> ParseMountPoints(std::string_view table) {
 }
 
 DriveMap LoadDriveMap() {
-  std::ifstream in("/proc/self/mounts");
-  const std::string table{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  const std::vector<std::string> points = ParseMountPoints(table);
+  const std::vector<std::string> points =
+      ParseMountPoints(ReadHostFile("/proc/self/mounts").value_or(std::string()));
   // The user database is read only when a volume may be the user's.
   const bool underMedia = std::any_of(points.begin(), points.end(), [](const std::string& p) {
     return p.starts_with("/media/") || p.starts_with("/run/media/");
