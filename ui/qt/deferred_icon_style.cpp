@@ -3,16 +3,17 @@
 #include <QIconEngine>
 #include <QPainter>
 #include <QPointer>
-#include <functional>
+#include <QStyle>
 
 namespace ui::qt {
 
 namespace {
 
-// An icon made on first use.
+// A standard icon of a style, made on first use. The style may be gone by then.
 class DeferredIconEngine : public QIconEngine {
  public:
-  explicit DeferredIconEngine(std::function<QIcon()> make) : make_(std::move(make)) {}
+  DeferredIconEngine(const QStyle* style, QStyle::StandardPixmap which)
+      : style_(style), which_(which) {}
 
   void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
     Icon().paint(painter, rect, Qt::AlignCenter, mode, state);
@@ -31,13 +32,14 @@ class DeferredIconEngine : public QIconEngine {
  private:
   const QIcon& Icon() {
     if (!made_) {
-      icon_ = make_();
+      if (style_) icon_ = style_->standardIcon(which_);
       made_ = true;
     }
     return icon_;
   }
 
-  std::function<QIcon()> make_;
+  QPointer<const QStyle> style_;
+  QStyle::StandardPixmap which_;
   QIcon icon_;
   bool made_ = false;
 };
@@ -51,10 +53,8 @@ QIcon DeferredIconStyle::standardIcon(StandardPixmap icon, const QStyleOption* o
   if (icon != SP_ToolBarHorizontalExtensionButton && icon != SP_ToolBarVerticalExtensionButton) {
     return QProxyStyle::standardIcon(icon, option, widget);
   }
-  // The widget may be gone by the time the icon is drawn.
-  const QPointer<const QStyle> base(baseStyle());
-  return QIcon(new DeferredIconEngine(
-      [base, icon] { return base ? base->standardIcon(icon, nullptr, nullptr) : QIcon(); }));
+  // Made without the widget, which may be gone by the time the icon is drawn.
+  return QIcon(new DeferredIconEngine(baseStyle(), icon));
 }
 
 }  // namespace ui::qt

@@ -1,7 +1,10 @@
 #include "ui/qt/qt_backend.h"
 
+#include <fontconfig/fontconfig.h>
+
 #include <QApplication>
 #include <QColorDialog>
+#include <QDBusConnection>
 #include <QEventLoop>
 #include <QFontDialog>
 #include <QInputMethod>
@@ -10,6 +13,7 @@
 #include <QPointer>
 #include <QStyleFactory>
 #include <map>
+#include <thread>
 
 #include "ui/form.h"
 #include "ui/qt/convert.h"
@@ -17,15 +21,19 @@
 #include "ui/qt/form_window.h"
 #include "ui/qt/host.h"
 #include "ui/qt/key_router.h"
-#include "ui/qt/warm_up.h"
 
 namespace ui::qt {
 
 struct QtBackend::State {
   State(Backend& backend, int& argc, char** argv) : app(argc, argv), host(backend), router(host) {}
-  FontConfigWarmUp fontConfig;  // before the application object
+  // Start-up work Qt would otherwise do on the main thread, in the way of the first window.
+  // The font configuration is read while the application object connects to the display
+  // (fontconfig keeps it for Qt); it is waited for before the first font is used.
+  std::jthread fontConfig{[] { FcInit(); }};
   QApplication app;
-  SessionBusWarmUp sessionBus;
+  // The accessibility bridge asks for the session bus when the first item view is made:
+  // connecting, or finding there is none, takes milliseconds. Qt keeps the result.
+  std::jthread sessionBus{[] { QDBusConnection::sessionBus(); }};
   Host host;
   KeyRouter router;
   std::map<const Form*, std::unique_ptr<FormWindow>> windows;
@@ -46,7 +54,7 @@ QtBackend::QtBackend(int& argc, char** argv) : s_(std::make_unique<State>(*this,
   QApplication::setStyle(
       new DeferredIconStyle(QStyleFactory::create(QApplication::style()->name())));
   InstallFontSubstitutions();
-  s_->fontConfig.Wait();
+  s_->fontConfig.join();
   // Menus, messages and dialogs take the list's default face, as on the Japanese desktop the
   // texts are written for; one face for the whole window also loads once.
   QApplication::setFont(ToQFont(Font{}));
